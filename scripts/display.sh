@@ -70,25 +70,30 @@ display_write_config() { # LAYOUT FILE
 }
 
 # Starts Xorg on the first free display number and exports DISPLAY; DISPLAY_PID is its PID.
+# Several build trees may start displays at once: a number taken in between is skipped.
 display_start() { # LAYOUT LOGDIR
-  local layout=$1 logdir=$2 n=90
+  local layout=$1 logdir=$2 n=90 attempt
   mkdir -p "$logdir/xorg.conf.d"
   display_write_config "$layout" "$logdir/xorg-$layout.conf" || return 1
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xorg ":$n" -config "$logdir/xorg-$layout.conf" -configdir "$logdir/xorg.conf.d" -noreset -nolisten tcp \
-    +xinerama -logfile "$logdir/xorg-$layout.log" </dev/null >/dev/null 2>&1 &
-  DISPLAY_PID=$!
-  local tries=0
-  until [ -e "/tmp/.X11-unix/X$n" ]; do
-    if ! kill -0 "$DISPLAY_PID" 2>/dev/null || [ $tries -ge 100 ]; then
-      echo "display: Xorg did not start for layout '$layout' (see $logdir/xorg-$layout.log)" >&2
-      display_stop
-      return 1
+  for attempt in 1 2 3 4 5 6 7 8; do
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xorg ":$n" -config "$logdir/xorg-$layout.conf" -configdir "$logdir/xorg.conf.d" -noreset \
+      -nolisten tcp +xinerama -logfile "$logdir/xorg-$layout.log" </dev/null >/dev/null 2>&1 &
+    DISPLAY_PID=$!
+    local tries=0
+    while [ ! -e "/tmp/.X11-unix/X$n" ] && kill -0 "$DISPLAY_PID" 2>/dev/null && [ $tries -lt 200 ]; do
+      sleep 0.05
+      tries=$((tries + 1))
+    done
+    if [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$DISPLAY_PID" 2>/dev/null; then
+      export DISPLAY=":$n"
+      return 0
     fi
-    sleep 0.05
-    tries=$((tries + 1))
+    display_stop
+    n=$((n + 1))
   done
-  export DISPLAY=":$n"
+  echo "display: Xorg did not start for layout '$layout' (see $logdir/xorg-$layout.log)" >&2
+  return 1
 }
 
 display_stop() {

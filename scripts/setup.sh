@@ -5,6 +5,8 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ googletest          # native build of the portable core and its tests
+  libjpeg62-turbo-dev libgif-dev            # the codecs' libraries for the native build
+  clang libclang-rt-14-dev                  # libFuzzer for the fuzz targets
   g++-mingw-w64-x86-64-posix mingw-w64-tools  # the Windows toolchain
   nasm dpkg-dev                             # libjpeg-turbo's SIMD code; apt-get source
   wine64                                    # runs the Windows programs and tests
