@@ -11,7 +11,7 @@ packages=(
   nasm dpkg-dev                             # libjpeg-turbo's SIMD code; apt-get source
   wine64                                    # runs the Windows programs and tests
   xserver-xorg-core xserver-xorg-video-dummy  # the virtual multi-monitor desktop
-  fonts-vlgothic imagemagick locales        # Japanese glyphs, screenshots, the ja_JP locale
+  fonts-vlgothic imagemagick x11-utils locales  # Japanese glyphs, screenshots, the ja_JP locale
 )
 
 missing=()

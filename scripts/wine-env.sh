@@ -10,5 +10,6 @@ export HOME=$tessera_build/wine/home          # before the prefix exists: it lin
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LOCPATH=$tessera_build/wine/locale     # ja_JP.UTF-8 gives code page 932
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+# (bash itself cannot load the private locale and would warn; Wine can.)
+{ export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8; } 2>/dev/null
 unset tessera_build
