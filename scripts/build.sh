@@ -9,7 +9,7 @@ werror=OFF
 build_native() {
   cmake -S "$tessera_root" -B "$build_dir/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DTESSERA_SANITIZE=ON -DTESSERA_WERROR=$werror >/dev/null
-  cmake --build "$build_dir/native"
+  cmake --build "$build_dir/native" --parallel "$(nproc)"
 }
 
 build_windows() {
@@ -18,5 +18,5 @@ build_windows() {
   cmake -S "$tessera_root" -B "$build_dir/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$tessera_root/cmake/mingw-w64.cmake" \
     -DTESSERA_DEPS_PREFIX="$deps" -DTESSERA_WERROR=$werror >/dev/null
-  cmake --build "$build_dir/win"
+  cmake --build "$build_dir/win" --parallel "$(nproc)"
 }
