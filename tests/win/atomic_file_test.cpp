@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include "support/scratch_folder.h"
 
 namespace tessera::win {
 namespace {
@@ -12,9 +13,7 @@ namespace {
 class AtomicFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        folder_ = std::wstring(temp) + L"tessera_atomic_test";
+        folder_ = testing::UniqueTempFolder(L"tessera_atomic_test");
         CreateDirectoryW(folder_.c_str(), nullptr);
         target_ = folder_ + L"\\壁紙.bin";
     }
