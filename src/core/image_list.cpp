@@ -5,20 +5,6 @@
 #include "core/text_compare.h"
 
 namespace tessera {
-namespace {
-
-class ListUpdate {
-  public:
-    explicit ListUpdate(TMyWStrings& list) : list_(list) { list_.BeginUpdate(); }
-    ListUpdate(const ListUpdate&) = delete;
-    ListUpdate& operator=(const ListUpdate&) = delete;
-    ~ListUpdate() { list_.EndUpdate(); }
-
-  private:
-    TMyWStrings& list_;
-};
-
-}  // namespace
 
 ImageList::ImageList(TMyWStrings& entries) : entries_(entries) {}
 
@@ -35,7 +21,7 @@ bool ImageList::Merge(const TMyWStrings& gathered) {
     rows.reserve(static_cast<std::size_t>(entries_.Count() + gathered.Count()));
     for (int i = 0; i < entries_.Count(); ++i) rows.emplace(LocaleUpperCase(entries_.At(i)), i);
     {
-        const ListUpdate update(entries_);
+        const TMyWStringsUpdate update(entries_);
         for (int i = 0; i < gathered.Count(); ++i) {
             std::wstring key = LocaleUpperCase(gathered.At(i));
             if (rows.count(key) != 0) continue;

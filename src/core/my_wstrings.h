@@ -139,6 +139,18 @@ private:
     TMyWStringsNotify onChange_;
 };
 
+// Brackets a bulk change with BeginUpdate/EndUpdate, also when the change throws.
+class TMyWStringsUpdate {
+public:
+    explicit TMyWStringsUpdate(TMyWStrings& list) : list_(list) { list_.BeginUpdate(); }
+    TMyWStringsUpdate(const TMyWStringsUpdate&) = delete;
+    TMyWStringsUpdate& operator=(const TMyWStringsUpdate&) = delete;
+    ~TMyWStringsUpdate() { list_.EndUpdate(); }
+
+private:
+    TMyWStrings& list_;
+};
+
 }  // namespace tessera
 
 #pragma pop_macro("GetObject")

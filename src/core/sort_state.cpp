@@ -14,18 +14,6 @@ std::wstring_view FolderView(std::wstring_view path, std::size_t at) {
     return path.substr(0, at + 1);
 }
 
-// Keeps BeginUpdate/EndUpdate paired when the sort throws (out of memory).
-class ListUpdate {
-  public:
-    explicit ListUpdate(TMyWStrings& list) : list_(list) { list_.BeginUpdate(); }
-    ListUpdate(const ListUpdate&) = delete;
-    ListUpdate& operator=(const ListUpdate&) = delete;
-    ~ListUpdate() { list_.EndUpdate(); }
-
-  private:
-    TMyWStrings& list_;
-};
-
 // Names share much of their text (folders, "IMG_", ".BMP"): each distinct text gets its
 // key from the platform once.
 class MemoizedKeys final : public CollationKeys {
@@ -102,7 +90,7 @@ int NextSortState(int state, int tag) {
 template <typename Key, typename CompareFunction>
 void SortByKeys(TMyWStrings& list, const std::vector<Key>& keys, bool ascending,
                 CompareFunction compare) {
-    const ListUpdate update(list);
+    const TMyWStringsUpdate update(list);
     list.CustomSort([&keys, ascending, compare](const TMyWStrings&, int a, int b) {
         const Key& ka = keys[static_cast<std::size_t>(a)];
         const Key& kb = keys[static_cast<std::size_t>(b)];
