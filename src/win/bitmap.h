@@ -17,7 +17,7 @@ namespace tessera::win {
 enum class PixelFormat : std::uint8_t { Bgr24 = 24, Bgrx32 = 32 };
 
 class Bitmap {
-public:
+  public:
     Bitmap();  // empty (0 x 0, 24 bits per pixel), brush white
     Bitmap(std::int32_t width, std::int32_t height, PixelFormat format = PixelFormat::Bgr24);
     Bitmap(Bitmap&& other) noexcept;
@@ -67,7 +67,7 @@ public:
     // Makes this a 24-bit bitmap with the same pixels (no-op when already 24-bit).
     void ConvertTo24();
 
-private:
+  private:
     void ReleasePixels();
 
     UniqueMemoryDc dc_;
