@@ -9,7 +9,7 @@ if [ -f "$WINEPREFIX/.tessera-ready" ]; then exit 0; fi
 
 mkdir -p "$HOME" "$LOCPATH"
 if [ ! -d "$LOCPATH/ja_JP.UTF-8" ]; then
-  LC_ALL=C LANG=C localedef -i ja_JP -f UTF-8 "$LOCPATH/ja_JP.UTF-8" 2>/dev/null || [ -d "$LOCPATH/ja_JP.UTF-8" ]
+  (export LC_ALL=C LANG=C; localedef -i ja_JP -f UTF-8 "$LOCPATH/ja_JP.UTF-8" 2>/dev/null) || [ -d "$LOCPATH/ja_JP.UTF-8" ]
 fi
 
 echo "wine: creating the prefix $WINEPREFIX" >&2

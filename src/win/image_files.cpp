@@ -69,25 +69,28 @@ class CriticalErrorsSuppressed {
     UINT previous_;
 };
 
-// Encodes the bitmap's pixels at 24 bits per pixel (a 32-bit bitmap through a converted
-// copy) and writes them atomically.
-using Encoder = std::function<std::optional<std::vector<std::uint8_t>>(const Bgr24View&)>;
-
-bool EncodeAndWrite(const Bitmap& bitmap, const std::wstring& name, const Encoder& encode) {
+// Hands the bitmap's pixels at 24 bits per pixel (a 32-bit bitmap through a converted
+// copy) to a writer; false when the writer fails or memory runs out.
+bool WriteFrom24BitPixels(const Bitmap& bitmap, const std::function<bool(const Bgr24View&)>& write) {
     try {
         CriticalErrorsSuppressed suppressed;
-        std::optional<std::vector<std::uint8_t>> file;
-        if (bitmap.Format() == PixelFormat::Bgr24) {
-            file = encode(bitmap.Pixels());
-        } else {
-            Bitmap copy = bitmap.Clone();
-            copy.ConvertTo24();
-            file = encode(copy.Pixels());
-        }
-        return file && WriteFileAtomically(name, file->data(), file->size());
+        if (bitmap.Format() == PixelFormat::Bgr24) return write(bitmap.Pixels());
+        Bitmap copy = bitmap.Clone();
+        copy.ConvertTo24();
+        return write(copy.Pixels());
     } catch (const std::exception&) {
         return false;
     }
+}
+
+// Encodes the whole file in memory first, then writes it atomically.
+using Encoder = std::function<std::optional<std::vector<std::uint8_t>>(const Bgr24View&)>;
+
+bool EncodeAndWrite(const Bitmap& bitmap, const std::wstring& name, const Encoder& encode) {
+    return WriteFrom24BitPixels(bitmap, [&](const Bgr24View& pixels) {
+        const std::optional<std::vector<std::uint8_t>> file = encode(pixels);
+        return file && WriteFileAtomically(name, file->data(), file->size());
+    });
 }
 
 bool HasNoPixels(const Bitmap& bitmap) {
@@ -173,8 +176,14 @@ bool SaveImageFile(const Bitmap& bitmap, const std::wstring& path) {
 
 bool SaveBitmapAsBmp(const Bitmap& bitmap, const std::wstring& path) {
     if (HasNoPixels(bitmap)) return true;
-    return EncodeAndWrite(bitmap, codecs::BmpFileName(path), [](const Bgr24View& pixels) {
-        return std::optional(codecs::EncodeBmp24(pixels));
+    // Streamed: a desktop-sized wallpaper needs no second copy of its pixels.
+    return WriteFrom24BitPixels(bitmap, [&](const Bgr24View& pixels) {
+        AtomicFileWriter writer(codecs::BmpFileName(path));
+        return writer.Open() &&
+               codecs::WriteBmp24(pixels, [&writer](const std::uint8_t* data, std::size_t size) {
+                   return writer.Write(data, size);
+               }) &&
+               writer.Commit();
     });
 }
 

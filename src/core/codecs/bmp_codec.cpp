@@ -309,14 +309,16 @@ bool DecodeBmp(std::span<const std::uint8_t> file, const PixelAllocator& allocat
     return DecodePixels(dib, offset, *h, allocate, limits);
 }
 
-std::vector<std::uint8_t> EncodeBmp24(const Bgr24View& pixels) {
+bool WriteBmp24(const Bgr24View& pixels, const ByteSink& sink) {
     const std::ptrdiff_t stride = Bgr24Stride(pixels.width);
     const auto imageSize = CheckedMul<std::uint64_t>(static_cast<std::uint64_t>(stride),
                                                      static_cast<std::uint64_t>(pixels.height));
     const std::uint64_t fileSize = imageSize + kFileHeaderSize + kInfoHeaderSize;
     if (fileSize > 0xFFFFFFFFu) throw std::range_error("bitmap too large for a BMP file");
+    constexpr std::size_t kPieceSize = 1 << 20;
     std::vector<std::uint8_t> out;
-    out.reserve(static_cast<std::size_t>(fileSize));
+    out.reserve(std::max<std::size_t>(kPieceSize, static_cast<std::size_t>(stride)) +
+                kFileHeaderSize + kInfoHeaderSize);
     out.push_back('B');
     out.push_back('M');
     PutU32(out, static_cast<std::uint32_t>(fileSize));
@@ -335,8 +337,21 @@ std::vector<std::uint8_t> EncodeBmp24(const Bgr24View& pixels) {
         const std::uint8_t* row = pixels.Row(y);
         out.insert(out.end(), row, row + rowBytes);
         out.resize(out.size() + static_cast<std::size_t>(stride) - rowBytes, 0);
+        if (out.size() >= kPieceSize) {
+            if (!sink(out.data(), out.size())) return false;
+            out.clear();
+        }
     }
-    return out;
+    return out.empty() || sink(out.data(), out.size());
+}
+
+std::vector<std::uint8_t> EncodeBmp24(const Bgr24View& pixels) {
+    std::vector<std::uint8_t> file;
+    WriteBmp24(pixels, [&file](const std::uint8_t* data, std::size_t size) {
+        file.insert(file.end(), data, data + size);
+        return true;
+    });
+    return file;
 }
 
 }  // namespace tessera::codecs

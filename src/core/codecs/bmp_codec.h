@@ -2,7 +2,9 @@
 // BMP files: a reader for the forms users meet (1, 4, 8, 16, 24 and 32 bits per pixel;
 // uncompressed, bit fields, RLE4 and RLE8; bottom-up and top-down) and a writer of
 // uncompressed 24-bit files.
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -19,5 +21,11 @@ bool DecodeDib(std::span<const std::uint8_t> dib, const PixelAllocator& allocate
 
 // File header, 40-byte information header, bottom-up rows padded to four bytes.
 std::vector<std::uint8_t> EncodeBmp24(const Bgr24View& pixels);
+
+// The same bytes handed to a sink in pieces of about a megabyte, so that a desktop-sized
+// file is written without a second copy of the picture in memory. Stops with false as
+// soon as the sink does.
+using ByteSink = std::function<bool(const std::uint8_t* data, std::size_t size)>;
+bool WriteBmp24(const Bgr24View& pixels, const ByteSink& sink);
 
 }  // namespace tessera::codecs
