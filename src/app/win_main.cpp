@@ -7,6 +7,8 @@
 #include "app/program.h"
 #include "ui/window.h"
 #include "win/gdiplus_session.h"
+#include "win/monitors.h"
+#include "win/natural_compare.h"
 #include "win/text_file.h"
 
 namespace {
@@ -14,10 +16,12 @@ namespace {
 // The program-wide objects first (command line, COM, GDI+), then the main window and its
 // message loop until the window closes.
 int RunProgram() {
+    tessera::win::MyScreen();  // the monitors as they are at start, before any window
     tessera::app::SetProgramParam(tessera::app::ParseProcessCommandLine());
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     tessera::win::EnsureGdiplus();
     tessera::win::InstallTextServices();
+    tessera::win::UseSystemSortKeys();
     INITCOMMONCONTROLSEX controls{sizeof controls,
                                   ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);

@@ -61,6 +61,13 @@ void AppendUtf8(Bytes& out, char32_t cp) {
 
 }  // namespace
 
+std::size_t CharacterLength(std::wstring_view text, std::size_t at) {
+    return at + 1 < text.size() && IsHighSurrogate(static_cast<char32_t>(text[at])) &&
+                   IsLowSurrogate(static_cast<char32_t>(text[at + 1]))
+               ? 2
+               : 1;
+}
+
 std::optional<Signature> DetectSignature(ByteView bytes) {
     if (bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF) {
         return Signature{teUtf8Bom, 3};

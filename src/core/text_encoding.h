@@ -46,6 +46,8 @@ std::wstring DecodeUtf16(ByteView bytes, bool bigEndian);  // an odd last byte i
 // UTF-16 keeps unpaired surrogates as they are; UTF-8 cannot hold them and writes U+FFFD,
 // as the system's conversion does.
 Bytes EncodeUtf8(std::wstring_view text);
+// Code units of the character at a position: 2 for a surrogate pair, otherwise 1.
+std::size_t CharacterLength(std::wstring_view text, std::size_t at);
 Bytes EncodeUtf16(std::wstring_view text, bool bigEndian);
 
 // The code page a code is converted through (65000, 50220, 20932), or 0 for the others.

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "core/text_encoding.h"
 #include "core/checked.h"
 
 namespace tessera::win {
@@ -157,12 +158,7 @@ Bytes WideToEucJp(std::wstring_view text) {
     Bytes out;
     out.reserve(text.size() * 2);
     for (std::size_t i = 0; i < text.size();) {
-        std::size_t length = 1;
-        const auto unit = static_cast<std::uint32_t>(text[i]);
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size()) {
-            const auto next = static_cast<std::uint32_t>(text[i + 1]);
-            if (next >= 0xDC00 && next <= 0xDFFF) length = 2;
-        }
+        const std::size_t length = CharacterLength(text, i);
         AppendEucCharacter(out, text.substr(i, length));
         i += length;
     }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/text_encoding.h"
 #include "win/code_page.h"
 
 namespace tessera::win {
@@ -31,12 +32,7 @@ std::string AsString(const Bytes& bytes) { return std::string(bytes.begin(), byt
 std::string EscapeEachCharacter(std::wstring_view text, unsigned codePage) {
     std::string out;
     for (std::size_t i = 0; i < text.size();) {
-        std::size_t length = 1;
-        const auto unit = static_cast<std::uint32_t>(text[i]);
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size()) {
-            const auto next = static_cast<std::uint32_t>(text[i + 1]);
-            if (next >= 0xDC00 && next <= 0xDFFF) length = 2;
-        }
+        const std::size_t length = CharacterLength(text, i);
         const std::wstring_view character = text.substr(i, length);
         const auto narrow = character == L"$" ? std::nullopt
                                               : WideToCodePage(character, codePage, true, kSubstitute);

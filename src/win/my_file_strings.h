@@ -5,21 +5,9 @@
 #include <string_view>
 
 #include "core/my_wstrings.h"
+#include "win/message_pump.h"
 
 namespace tessera::win {
-
-// Lets a long operation process the window's pending messages as it goes, and tells it
-// whether it may go on. Tests install a scripted pump.
-class MessagePump {
-  public:
-    virtual ~MessagePump() = default;
-    // False once the application is shutting down: the operation stops.
-    virtual bool ProcessMessages() = 0;
-};
-
-// Dispatches pending messages; a WM_QUIT marks the application as shutting down and is
-// posted again for the main message loop.
-MessagePump& SystemMessagePump();
 
 class TMyFileStrings : public TMyWStrings {
   public:

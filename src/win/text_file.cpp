@@ -12,6 +12,7 @@
 #include "win/atomic_file.h"
 #include "win/code_page.h"
 #include "win/handles.h"
+#include "win/message_pump.h"
 #include "win/multi_language.h"
 #include "win/path_compare.h"
 #include "win/program_identity.h"
@@ -24,7 +25,7 @@ constexpr int kReadAttempts = 4;
 constexpr DWORD kRetryDelayMs = 200;
 
 std::function<void()>& Pump() {
-    static std::function<void()> pump = ProcessPendingMessages;
+    static std::function<void()> pump = [] { SystemMessagePump().ProcessMessages(); };
     return pump;
 }
 
@@ -139,18 +140,6 @@ public:
 };
 
 }  // namespace
-
-void ProcessPendingMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the main loop
-            return;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
 
 std::function<void()> SetTextFilePump(std::function<void()> pump) { return std::exchange(Pump(), std::move(pump)); }
 

@@ -31,7 +31,6 @@ std::optional<Bytes> EncodeText(std::wstring_view text, TextEncoding encoding, u
 // What runs while a file is read (between attempts, after each row of a dump): by
 // default the thread's pending window messages are processed. Returns the previous one.
 std::function<void()> SetTextFilePump(std::function<void()> pump);
-void ProcessPendingMessages();
 
 // Installs the platform behind the portable text code: the system collation, these
 // files for TMyWStrings and TMyIniFile, ShowInfo for the list's messages and the

@@ -19,7 +19,7 @@ void PutU32(Bytes& out, std::uint32_t v) {
 }
 
 // The parts of a BMP file; BuildBmp lays them out as a writer would.
-struct BmpSpec {
+struct BmpLayout {
     std::uint32_t headerSize = 40;
     int bitCount = 24;
     std::uint32_t compression = 0;
@@ -31,7 +31,7 @@ struct BmpSpec {
     Bytes bits;
 };
 
-Bytes BuildBmp(const BmpSpec& s) {
+Bytes BuildBmp(const BmpLayout& s) {
     Bytes dib;
     if (s.headerSize == 12) {
         PutU32(dib, 12);
@@ -86,8 +86,8 @@ std::uint32_t PixelAt(const PixelImage& image, int x, int y) {
     return (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[1]} << 8) | p[0];
 }
 
-// Rows of the reference picture at the spec's depth, in file order.
-Bytes PackRows(const BmpSpec& s, int colors) {
+// Rows of the reference picture at the layout's depth, in file order.
+Bytes PackRows(const BmpLayout& s, int colors) {
     const int height = s.height < 0 ? -s.height : s.height;
     const std::size_t stride = ((static_cast<std::size_t>(s.width) * s.bitCount + 31) / 32) * 4;
     Bytes bits(stride * height, 0);
@@ -137,7 +137,7 @@ class BmpFormTest : public ::testing::TestWithParam<FormCase> {};
 
 TEST_P(BmpFormTest, DecodesTheReferencePicture) {
     const FormCase& c = GetParam();
-    BmpSpec s;
+    BmpLayout s;
     s.headerSize = c.headerSize;
     s.bitCount = c.bitCount;
     s.compression = c.compression;
@@ -176,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Runs, absolute runs with their padding, a delta that skips pixels (left black), end
 // of line and end of bitmap; rows run bottom-up.
 TEST(BmpCodecTest, DecodesRunLengthCoding) {
-    BmpSpec s;
+    BmpLayout s;
     s.bitCount = 8;
     s.compression = 1;
     s.palette.assign(kColors, kColors + 8);
@@ -231,7 +231,7 @@ TEST(BmpCodecTest, WritesBottomUp24BitFilesThatReadBack) {
 }
 
 TEST(BmpCodecTest, ReadsAPackedDib) {
-    BmpSpec s;
+    BmpLayout s;
     s.bitCount = 8;
     s.palette.assign(kColors, kColors + 8);
     s.colorsUsed = 8;
@@ -245,7 +245,7 @@ TEST(BmpCodecTest, ReadsAPackedDib) {
 // Every hostile header is refused before a single pixel is allocated.
 TEST(BmpCodecTest, RefusesHostileHeadersWithoutAllocating) {
     auto valid = [] {
-        BmpSpec s;
+        BmpLayout s;
         s.bits = Bytes(3 * 16, 0);
         return s;
     };
@@ -255,27 +255,27 @@ TEST(BmpCodecTest, RefusesHostileHeadersWithoutAllocating) {
     };
     std::vector<Case> cases;
     auto add = [&](const char* name, auto change) {
-        BmpSpec s = valid();
+        BmpLayout s = valid();
         change(s);
         cases.push_back({name, BuildBmp(s)});
     };
-    add("width 0", [](BmpSpec& s) { s.width = 0; });
-    add("height 0", [](BmpSpec& s) { s.height = 0; });
-    add("negative width", [](BmpSpec& s) { s.width = -5; });
-    add("width 65536", [](BmpSpec& s) { s.width = 65536, s.height = 1; });
-    add("height -65536", [](BmpSpec& s) { s.width = 1, s.height = -65536; });
-    add("height INT_MIN", [](BmpSpec& s) { s.height = INT32_MIN; });
-    add("over 1 GiB", [](BmpSpec& s) { s.width = 65535, s.height = 65535; });
-    add("pixels truncated", [](BmpSpec& s) { s.height = 100; });
-    add("bit count 7", [](BmpSpec& s) { s.bitCount = 7; });
-    add("bit count 0", [](BmpSpec& s) { s.bitCount = 0; });
-    add("embedded JPEG", [](BmpSpec& s) { s.compression = 4; });
-    add("RLE8 at 24 bits", [](BmpSpec& s) { s.compression = 1; });
-    add("top-down RLE8", [](BmpSpec& s) { s.bitCount = 8, s.compression = 1, s.height = -3; });
-    add("bit fields at 24 bits", [](BmpSpec& s) { s.compression = 3, s.masks = {1, 2, 4}; });
-    add("unknown header size", [](BmpSpec& s) { s.headerSize = 44; });
+    add("width 0", [](BmpLayout& s) { s.width = 0; });
+    add("height 0", [](BmpLayout& s) { s.height = 0; });
+    add("negative width", [](BmpLayout& s) { s.width = -5; });
+    add("width 65536", [](BmpLayout& s) { s.width = 65536, s.height = 1; });
+    add("height -65536", [](BmpLayout& s) { s.width = 1, s.height = -65536; });
+    add("height INT_MIN", [](BmpLayout& s) { s.height = INT32_MIN; });
+    add("over 1 GiB", [](BmpLayout& s) { s.width = 65535, s.height = 65535; });
+    add("pixels truncated", [](BmpLayout& s) { s.height = 100; });
+    add("bit count 7", [](BmpLayout& s) { s.bitCount = 7; });
+    add("bit count 0", [](BmpLayout& s) { s.bitCount = 0; });
+    add("embedded JPEG", [](BmpLayout& s) { s.compression = 4; });
+    add("RLE8 at 24 bits", [](BmpLayout& s) { s.compression = 1; });
+    add("top-down RLE8", [](BmpLayout& s) { s.bitCount = 8, s.compression = 1, s.height = -3; });
+    add("bit fields at 24 bits", [](BmpLayout& s) { s.compression = 3, s.masks = {1, 2, 4}; });
+    add("unknown header size", [](BmpLayout& s) { s.headerSize = 44; });
     add("palette truncated",
-        [](BmpSpec& s) { s.bitCount = 8, s.colorsUsed = 0xFFFFFFFF, s.bits.clear(); });
+        [](BmpLayout& s) { s.bitCount = 8, s.colorsUsed = 0xFFFFFFFF, s.bits.clear(); });
     cases.push_back({"empty", {}});
     cases.push_back({"text", Bytes{'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'}});
     cases.push_back({"signature only", Bytes{'B', 'M'}});
@@ -301,7 +301,7 @@ TEST(BmpCodecTest, RefusesHostileHeadersWithoutAllocating) {
 }
 
 TEST(BmpCodecTest, LimitsAreConfigurable) {
-    BmpSpec s;
+    BmpLayout s;
     s.bits = PackRows(s, 8);
     std::optional<PixelImage> image;
     EXPECT_FALSE(DecodeBmp(BuildBmp(s), AllocateInto(image), DecodeLimits{4, 1 << 20}));

@@ -4,22 +4,15 @@
 
 #include <string>
 #include <vector>
+#include "support/list_lines.h"
 
 namespace tessera {
 namespace {
 
-std::vector<std::wstring> Lines(const TMyWStrings& list) {
-    std::vector<std::wstring> lines;
-    for (int i = 0; i < list.Count(); ++i) lines.push_back(list.Get(i));
-    return lines;
-}
+using testing::Lines;
+using testing::Fill;
 
-void Fill(TMyWStrings& list, const std::vector<std::wstring>& lines) {
-    list.Clear();
-    for (const auto& line : lines) list.Add(line);
-}
-
-class ImageListTest : public testing::Test {
+class ImageListTest : public ::testing::Test {
   protected:
     ImageListTest() {
         list_.SetOnOpen([this] { opened_.push_back(list_.FocusRow()); });

@@ -7,19 +7,13 @@
 
 #include "core/line_text.h"
 #include "core/text_compare.h"
+#include "support/list_lines.h"
 
 namespace tessera {
 namespace {
 
-std::vector<std::wstring> Lines(const TMyWStrings& list) {
-    std::vector<std::wstring> lines;
-    for (int i = 0; i < list.Count(); ++i) lines.push_back(list.Get(i));
-    return lines;
-}
-
-void Fill(TMyWStrings& list, const std::vector<std::wstring>& lines) {
-    for (const auto& line : lines) list.Add(line);
-}
+using testing::Lines;
+using testing::Fill;
 
 // Records the messages a list shows for the length of a test.
 class MessageRecorder {
@@ -64,8 +58,8 @@ TEST(MyWStringsTest, AddTextSplitsLinesAndFindsTheBreakStyle) {
         TMyWStrings list;
         list.SetLineBreak(lbCr);
         list.AddText(c.text);
-        EXPECT_EQ(Lines(list), c.lines) << testing::PrintToString(c.text);
-        EXPECT_EQ(list.LineBreak(), c.style) << testing::PrintToString(c.text);
+        EXPECT_EQ(Lines(list), c.lines) << ::testing::PrintToString(c.text);
+        EXPECT_EQ(list.LineBreak(), c.style) << ::testing::PrintToString(c.text);
     }
 }
 

@@ -8,20 +8,13 @@
 
 #include "core/natural_order.h"
 #include "core/text_compare.h"
+#include "support/list_lines.h"
 
 namespace tessera {
 namespace {
 
-std::vector<std::wstring> Lines(const TMyWStrings& list) {
-    std::vector<std::wstring> lines;
-    for (int i = 0; i < list.Count(); ++i) lines.push_back(list.Get(i));
-    return lines;
-}
-
-void Fill(TMyWStrings& list, const std::vector<std::wstring>& lines) {
-    list.Clear();
-    for (const auto& line : lines) list.Add(line);
-}
+using testing::Lines;
+using testing::Fill;
 
 TEST(SortStateTest, SameKeyFlipsDirectionOtherKeySortsAscending) {
     const struct {

@@ -7,15 +7,12 @@
 #include "core/text_decode.h"
 #include "core/text_detect.h"
 #include "core/text_hex_dump.h"
+#include "support/byte_strings.h"
 
 namespace tessera {
 namespace {
 
-Bytes B(std::initializer_list<int> values) {
-    Bytes bytes;
-    for (int v : values) bytes.push_back(static_cast<std::uint8_t>(v));
-    return bytes;
-}
+using testing::B;
 
 Bytes Ascii(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
@@ -58,7 +55,7 @@ TEST(TextEncodingTest, Utf8RoundTripsAndRepairsMalformedInput) {
         {B({0xF4, 0x90, 0x80, 0x80}), L"\xfffd\xfffd\xfffd\xfffd"},  // above U+10FFFF
         {B({'a', 0, 'b'}), L"a"},                     // ends at the first zero byte
     };
-    for (const auto& c : cases) EXPECT_EQ(DecodeUtf8(c.bytes), c.text) << testing::PrintToString(c.bytes);
+    for (const auto& c : cases) EXPECT_EQ(DecodeUtf8(c.bytes), c.text) << ::testing::PrintToString(c.bytes);
 }
 
 TEST(TextEncodingTest, Utf16InBothByteOrders) {
@@ -102,7 +99,7 @@ TEST(TextDetectTest, SystemTestRecognisesShiftJisUtf16AndBinary) {
         {B({0}), 1200},                                      // an empty text passes
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(SystemCodePageTest(c.sample), c.codePage) << testing::PrintToString(c.sample);
+        EXPECT_EQ(SystemCodePageTest(c.sample), c.codePage) << ::testing::PrintToString(c.sample);
     }
 }
 

@@ -1,15 +1,12 @@
 #include "win/code_page.h"
 
 #include <gtest/gtest.h>
+#include "support/byte_strings.h"
 
 namespace tessera::win {
 namespace {
 
-Bytes B(std::initializer_list<int> values) {
-    Bytes bytes;
-    for (int v : values) bytes.push_back(static_cast<std::uint8_t>(v));
-    return bytes;
-}
+using testing::B;
 
 // EUC-JP keeps what code page 932 maps in the 94 JIS rows, the NEC row 13 included.
 TEST(CodePageTest, EucJpKeepsTheCharactersOfCodePage932) {
@@ -28,7 +25,7 @@ TEST(CodePageTest, EucJpKeepsTheCharactersOfCodePage932) {
         for (const auto& c : cases) {
             const auto narrow = WideToCodePage(c.text, codePage);
             ASSERT_TRUE(narrow);
-            EXPECT_EQ(narrow->bytes, c.euc) << testing::PrintToString(c.text);
+            EXPECT_EQ(narrow->bytes, c.euc) << ::testing::PrintToString(c.text);
             EXPECT_EQ(CodePageToWide(c.euc, codePage), c.text);
         }
     }

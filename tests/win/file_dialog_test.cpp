@@ -6,9 +6,12 @@
 #include "win/dialog_seam.h"
 #include "win/file_dialog_filter.h"
 #include "win/folder_dialog.h"
+#include "support/list_lines.h"
 
 namespace tessera::win {
 namespace {
+
+using testing::Lines;
 
 constexpr wchar_t kImages[] =
     L"BMP (*.bmp)|*.bmp|GIF (*.gif)|*.gif|JPEG (*.jpeg;*.jpg)|*.jpeg;*.jpg|PNG (*.png)|*.png|"
@@ -26,12 +29,6 @@ std::wstring TempFolder() {
 template <std::size_t N>
 std::wstring Buffer(const wchar_t (&text)[N]) {
     return std::wstring(text, N - 1);
-}
-
-std::vector<std::wstring> Lines(const TMyWStrings& list) {
-    std::vector<std::wstring> lines;
-    for (int i = 0; i < list.Count(); ++i) lines.push_back(list.Get(i));
-    return lines;
 }
 
 TEST(DialogFilters, AppendAllImagesFilter) {

@@ -9,22 +9,19 @@
 #include <vector>
 
 #include "win/path_compare.h"
+#include "support/list_lines.h"
 
 namespace tessera::win {
 namespace {
+
+using testing::Lines;
 
 class NoStopPump final : public MessagePump {
   public:
     bool ProcessMessages() override { return true; }
 };
 
-std::vector<std::wstring> Lines(const TMyWStrings& list) {
-    std::vector<std::wstring> lines;
-    for (int i = 0; i < list.Count(); ++i) lines.push_back(list.Get(i));
-    return lines;
-}
-
-class ImageListFilesTest : public testing::Test {
+class ImageListFilesTest : public ::testing::Test {
   protected:
     ImageListFilesTest() : previous_(SetTextCollation(nullptr)) {
         UseSystemCollation();

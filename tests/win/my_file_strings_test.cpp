@@ -9,9 +9,12 @@
 #include <vector>
 
 #include "win/path_compare.h"
+#include "support/list_lines.h"
 
 namespace tessera::win {
 namespace {
+
+using testing::Lines;
 
 // A pump that counts its calls and stops the scan once a number of calls is reached.
 class ScriptedPump final : public MessagePump {
@@ -57,13 +60,7 @@ class FolderTree {
     std::wstring root_;
 };
 
-std::vector<std::wstring> Lines(const TMyWStrings& list) {
-    std::vector<std::wstring> lines;
-    for (int i = 0; i < list.Count(); ++i) lines.push_back(list.Get(i));
-    return lines;
-}
-
-class MyFileStringsTest : public testing::Test {
+class MyFileStringsTest : public ::testing::Test {
   protected:
     MyFileStringsTest() : previous_(SetTextCollation(nullptr)) { UseSystemCollation(); }
     ~MyFileStringsTest() override { SetTextCollation(previous_); }

@@ -13,15 +13,12 @@
 #include "win/code_page.h"
 #include "win/multi_language.h"
 #include "support/scratch_folder.h"
+#include "support/byte_strings.h"
 
 namespace tessera::win {
 namespace {
 
-Bytes B(std::initializer_list<int> values) {
-    Bytes bytes;
-    for (int v : values) bytes.push_back(static_cast<std::uint8_t>(v));
-    return bytes;
-}
+using testing::B;
 
 Bytes Narrow(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
