@@ -30,7 +30,10 @@ run_ctest() { # NAME CTEST-ARGS...
   shift
   log=$(mktemp)
   echo "== $name"
-  ctest --output-on-failure --no-tests=ignore -j2 "$@" 2>&1 | tee "$log" || true
+  # A test that fails is run once more: under Wine a test process very rarely ends at
+  # start-up without any output (seen twice in some thousand runs; see the exit status
+  # that wine-run.sh prints). A real fault fails both times.
+  ctest --output-on-failure --no-tests=ignore -j2 --repeat until-pass:2 "$@" 2>&1 | tee "$log" || true
   local summary
   summary=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n1 || true)
   if [ -n "$summary" ]; then

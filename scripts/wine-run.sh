@@ -7,4 +7,8 @@ program=$(readlink -f "$2")
 shift 2
 # Wine wants the full path with the extension.
 [[ $program == *.exe ]] || program=$program.exe
-exec "$WINE" "$program" "$@"
+status=0
+"$WINE" "$program" "$@" || status=$?
+# A test that fails without a word of its own still says how it ended.
+[ "$status" -eq 0 ] || echo "wine-run: $(basename "$program") exited with status $status" >&2
+exit "$status"
