@@ -3,26 +3,15 @@
 // gives, no token outside quotes holds a separator, and every parameter token is either
 // an option rebuilt exactly from its name and value or one of the non-options, in order.
 #include <cstdint>
-#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "core/command_line.h"
 #include "core/param.h"
+#include "fuzz_support.h"
 
-namespace {
-
-std::wstring Utf16FromBytes(const std::uint8_t* data, std::size_t size) {
-    std::wstring text;
-    for (std::size_t i = 0; i + 1 < size; i += 2)
-        text.push_back(static_cast<wchar_t>(data[i] | (data[i + 1] << 8)));
-    return text;
-}
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
-
-}  // namespace
+using tessera::fuzz::Check;
+using tessera::fuzz::Utf16FromBytes;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::wstring text = Utf16FromBytes(data, size);

@@ -10,14 +10,13 @@
 #include "core/ini_number.h"
 #include "core/text_encoding.h"
 #include "core/text_file_system.h"
+#include "fuzz_support.h"
 
 namespace {
 
-using namespace tessera;
+using tessera::fuzz::Check;
 
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
+using namespace tessera;
 
 class MemoryFiles final : public TextFileSystem {
 public:

@@ -7,19 +7,12 @@
 #include <string>
 
 #include "core/natural_order.h"
+#include "fuzz_support.h"
 
 namespace {
 
-std::wstring Utf16FromBytes(const std::uint8_t* data, std::size_t size) {
-    std::wstring text;
-    for (std::size_t i = 0; i + 1 < size; i += 2)
-        text.push_back(static_cast<wchar_t>(data[i] | (data[i + 1] << 8)));
-    return text;
-}
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
+using tessera::fuzz::Check;
+using tessera::fuzz::Utf16FromBytes;
 
 // Keys of the portable collation: upper-cased code units as big-endian bytes.
 class PortableKeys final : public tessera::CollationKeys {

@@ -8,14 +8,13 @@
 #include "core/my_wstrings.h"
 #include "core/text_decode.h"
 #include "core/text_detect.h"
+#include "fuzz_support.h"
 
 namespace {
 
-using namespace tessera;
+using tessera::fuzz::Check;
 
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
+using namespace tessera;
 
 }  // namespace
 
